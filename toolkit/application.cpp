@@ -10,7 +10,9 @@ void Application::Run(Form& main) {
   backend::RunLoop(*this);
 }
 
-void Application::ProcessMessages() { backend::PumpMessages(*this); }
+void Application::ProcessMessages() {
+  backend::PumpMessages(*this);
+}
 
 void Application::Terminate() {
   terminated_ = true;

@@ -16,7 +16,9 @@ Control::~Control() {
   peer_.reset();
 }
 
-void Control::Realize() { peer_ = CreatePeer(*this); }
+void Control::Realize() {
+  peer_ = CreatePeer(*this);
+}
 
 Form* Control::OwnerForm() {
   Control* c = this;
@@ -24,7 +26,9 @@ Form* Control::OwnerForm() {
   return c->kind_ == Kind::Form ? static_cast<Form*>(c) : nullptr;
 }
 
-Application& Control::App() { return OwnerForm()->app(); }
+Application& Control::App() {
+  return OwnerForm()->app();
+}
 
 void Control::SetBounds(int left, int top, int width, int height) {
   bounds_ = Rect{left, top, width, height};

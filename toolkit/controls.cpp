@@ -120,6 +120,8 @@ void ProgressBar::SetPosition(int position) {
   Push(Aspect::Position);
 }
 
-bool FileDialog::Execute() { return backend::RunFileDialog(*this); }
+bool FileDialog::Execute() {
+  return backend::RunFileDialog(*this);
+}
 
 }  // namespace tk

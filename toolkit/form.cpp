@@ -14,15 +14,21 @@ Form::~Form() {
   if (app_.MainForm() == this) app_.SetMainForm(nullptr);
 }
 
-void Form::SetClientSize(int width, int height) { SetSize(width, height); }
+void Form::SetClientSize(int width, int height) {
+  SetSize(width, height);
+}
 
 void Form::SetScreenPos(int left, int top) {
   screen_pos_ = Point{left, top};
   Push(Aspect::Bounds);
 }
 
-void Form::Show() { SetVisible(true); }
-void Form::Hide() { SetVisible(false); }
+void Form::Show() {
+  SetVisible(true);
+}
+void Form::Hide() {
+  SetVisible(false);
+}
 
 void Form::Close() {
   CloseAction action = in_modal_ || app_.MainForm() != this ? CloseAction::Hide : CloseAction::Free;

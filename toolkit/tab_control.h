@@ -10,7 +10,8 @@ namespace tk {
 // A tab strip whose tabs share one client area; its children lie on that area.
 class TabControl : public Control {
  public:
-  TabControl(Control* parent, std::string name) : Control(Kind::TabControl, parent, std::move(name)) {}
+  TabControl(Control* parent, std::string name)
+      : Control(Kind::TabControl, parent, std::move(name)) {}
 
   const std::vector<std::wstring>& Tabs() const { return tabs_; }
   void SetTabs(std::vector<std::wstring> tabs);

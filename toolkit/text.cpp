@@ -50,7 +50,8 @@ std::wstring Widen(const std::string& utf8) {
       continue;
     }
     char32_t cp = extra == 0 ? c : c & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    for (int k = 1; k <= extra; ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
     AppendWide(out, cp);
     i += extra + 1;
   }

@@ -65,9 +65,13 @@ void Type(Edit& edit, const std::string& text) {
   edit.TextEdited(bounded);
 }
 
-void Pick(ComboBox& combo, int index) { combo.UserSelected(index); }
+void Pick(ComboBox& combo, int index) {
+  combo.UserSelected(index);
+}
 
-void PickTab(TabControl& tabs, int index) { tabs.UserSelected(index); }
+void PickTab(TabControl& tabs, int index) {
+  tabs.UserSelected(index);
+}
 
 namespace {
 
@@ -87,7 +91,9 @@ Control* HitChild(Control& parent, int x, int y) {
 
 }  // namespace
 
-Control* HitTest(Form& form, int x, int y) { return HitChild(form, x, y); }
+Control* HitTest(Form& form, int x, int y) {
+  return HitChild(form, x, y);
+}
 
 void MovePointer(Form& form, int x, int y) {
   if (x < 0 || y < 0 || x >= form.ClientWidth() || y >= form.ClientHeight()) return;
