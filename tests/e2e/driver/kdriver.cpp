@@ -53,6 +53,12 @@ int Dump(const std::set<std::wstring>& only) {
   GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &gui);
   json.Number(L"foreground", Handle(foreground));
   json.Number(L"focus", Handle(gui.hwndFocus));
+  json.BeginObjectIn(L"metrics");
+  json.Number(L"frame_x", GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER));
+  json.Number(L"frame_y", GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER));
+  json.Number(L"caption_button_x", GetSystemMetrics(SM_CXSIZE));
+  json.Number(L"caption_button_y", GetSystemMetrics(SM_CYSIZE));
+  json.EndObject();
   json.BeginArray(L"windows");
   Walk walk{&json, only};
   EnumWindows(OnTop, reinterpret_cast<LPARAM>(&walk));

@@ -1,0 +1,1 @@
+"""Drives kestrune.exe under Wine on a virtual X display, as an operator would."""

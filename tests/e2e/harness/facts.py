@@ -1,0 +1,59 @@
+"""What kdriver.exe reports about the windows on the Wine desktop."""
+import json
+
+from . import paths
+
+
+class Window(dict):
+    @property
+    def rect(self):
+        return self["rect"]
+
+    @property
+    def center(self):
+        left, top, right, bottom = self["rect"]
+        return (left + right) // 2, (top + bottom) // 2
+
+    @property
+    def client_size(self):
+        left, top, right, bottom = self["client"]
+        return right - left, bottom - top
+
+    @property
+    def client_origin(self):
+        return self["client"][0], self["client"][1]
+
+
+class Screen:
+    def __init__(self, data):
+        self.metrics = data.get("metrics", {})
+        self.focus = data.get("focus")
+        self.windows = [Window(w) for w in data["windows"]]
+
+    def named(self, name):
+        """The program's control of that name, or None."""
+        return next((w for w in self.windows if w["name"] == name), None)
+
+    def __getitem__(self, name):
+        window = self.named(name)
+        if window is None:
+            raise KeyError(f"no window named {name!r}")
+        return window
+
+    def of_class(self, cls, visible_only=True):
+        return [w for w in self.windows
+                if w["class"].lower() == cls.lower() and (w["visible"] or not visible_only)]
+
+    def children(self, parent):
+        return [w for w in self.windows if w["parent"] == parent["hwnd"]]
+
+    def descendants(self, top):
+        return [w for w in self.windows if w["top"] == top["hwnd"] and w is not top]
+
+    def tops(self):
+        return [w for w in self.windows if w["top"] == w["hwnd"]]
+
+
+def read_screen(prefix, *names, timeout=60):
+    output = prefix.run(["wine", str(paths.KDRIVER_EXE), "dump", *names], timeout=timeout)
+    return Screen(json.loads(output))
