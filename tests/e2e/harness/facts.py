@@ -31,14 +31,24 @@ class Screen:
         self.windows = [Window(w) for w in data["windows"]]
 
     def named(self, name):
-        """The program's control of that name, or None."""
-        return next((w for w in self.windows if w["name"] == name), None)
+        """The program's control of that name, or None; a shown one before a hidden
+        one, since both forms have a Label1 (see within)."""
+        found = [w for w in self.windows if w["name"] == name]
+        return next((w for w in found if w["visible"]), found[0] if found else None)
 
     def __getitem__(self, name):
         window = self.named(name)
         if window is None:
             raise KeyError(f"no window named {name!r}")
         return window
+
+    def within(self, top_name, name):
+        """A control of one top-level window, for names that both forms use."""
+        top = self[top_name]
+        found = next((w for w in self.descendants(top) if w["name"] == name), None)
+        if found is None:
+            raise KeyError(f"no window named {name!r} in {top_name}")
+        return found
 
     def of_class(self, cls, visible_only=True):
         return [w for w in self.windows

@@ -33,4 +33,24 @@ class XInput:
         self._xdotool("key", "--delay", 40, *names)
 
     def type(self, text):
-        self._xdotool("type", "--delay", 60, text)
+        # xdotool lends a spare keycode to each character outside the keymap; given
+        # back to back, Wine may read the keymap after it has changed again.
+        for run in _runs(text):
+            self._xdotool("type", "--delay", 60, run)
+            if not run.isascii():
+                time.sleep(0.25)
+
+
+def _runs(text):
+    """ASCII stretches together, every other character on its own."""
+    run = ""
+    for ch in text:
+        if ch.isascii():
+            run += ch
+            continue
+        if run:
+            yield run
+            run = ""
+        yield ch
+    if run:
+        yield run

@@ -64,9 +64,11 @@ class Program:
         return display.screenshot(self.prefix.display_name, self.artifacts / f"{safe}.png")
 
     # --- operator actions ----------------------------------------------
-    def click(self, name, screen=None):
-        screen = screen or self.screen(name)
-        self.input.click(*screen[name].center)
+    def click(self, target, screen=None):
+        """Clicks the middle of a control, given by name or as read from the screen."""
+        if isinstance(target, str):
+            target = (screen or self.screen(target))[target]
+        self.input.click(*target.center)
 
     def client_point(self, x, y, screen=None):
         screen = screen or self.screen("Form1")
@@ -117,6 +119,22 @@ class Program:
         self.input.type(text)
         time.sleep(0.2)
 
+    def answer_file_dialog(self, path, attempts=3):
+        """Types a full path into the open or save dialog's file name field and confirms."""
+        screen = self.wait_until(lambda s: _file_name_field(s) is not None, 20,
+                                 "a file dialog")
+        for _ in range(attempts):
+            field = _file_name_field(screen)
+            self.input.click(*field.center)
+            self.input.keys("End", "shift+Home", "BackSpace")
+            self.input.type(str(path))
+            screen = self.screen()
+            if _file_name_field(screen)["text"] == str(path):
+                self.input.keys("Return")
+                return self.wait_until(lambda s: _file_name_field(s) is None, 20,
+                                       "the file dialog to close")
+        raise AssertionError(f"could not type {path!r} into the file dialog")
+
     def close_box(self):
         screen = self.screen("Form1")
         left, top, right, bottom = screen["Form1"].rect
@@ -124,3 +142,15 @@ class Program:
         x = right - m["frame_x"] - m["caption_button_x"] // 2 - 1
         y = top + m["frame_y"] + m["caption_button_y"] // 2
         self.input.click(x, y)
+
+
+# The file name field of the system's open and save dialogs (control id cmb13).
+FILE_NAME_ID = 0x47C
+
+
+def _file_name_field(screen):
+    for dialog in screen.of_class("#32770"):
+        for window in screen.descendants(dialog):
+            if window["class"] == "Edit" and window["id"] == FILE_NAME_ID and window["visible"]:
+                return window
+    return None
