@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "serial/clock.h"
@@ -14,6 +15,9 @@ class FakeClock : public serial::Clock {
   void Advance(std::uint64_t ms) { now_ += ms; }
   // Every Sleep so far, in order.
   const std::vector<unsigned>& Sleeps() const { return sleeps_; }
+
+  // Runs at the start of every Sleep, before time moves.
+  std::function<void(unsigned ms)> on_sleep;
 
  private:
   std::uint64_t now_ = 0;
