@@ -1,6 +1,7 @@
 #include "image/cell_grid.h"
 
 #include <string>
+#include <utility>
 
 #include "app/unit1.h"
 
@@ -26,7 +27,9 @@ void CreateCells(TForm1& form) {
     font.color = tk::kBlue;
     cell->SetFont(font);
     cell->SetBounds(CellLeft(i % 16), CellTop(i / 16), kCellWidth, kCellHeight);
-    cell->SetName("E" + std::to_string(i));
+    std::string name = std::to_string(i);
+    name.insert(name.begin(), 'E');
+    cell->SetName(std::move(name));
     form.CellEdits[i] = cell;
   }
 }
