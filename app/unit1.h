@@ -96,8 +96,8 @@ class TForm1 : public tk::Form {
   std::array<tk::Label*, 9> KeyCaptions{};
   // Linkage selectors K1..K9: ComboBox4..ComboBox12.
   std::array<tk::ComboBox*, 9> LinkageBoxes{};
-  tk::ComboBox *ComboBox4, *ComboBox5, *ComboBox6, *ComboBox7, *ComboBox8, *ComboBox9,
-      *ComboBox10, *ComboBox11, *ComboBox12;
+  tk::ComboBox *ComboBox4, *ComboBox5, *ComboBox6, *ComboBox7, *ComboBox8, *ComboBox9, *ComboBox10,
+      *ComboBox11, *ComboBox12;
   tk::ComboBox* ComboBox13;
   tk::Label* Label7;
   // Row captions per band: Label9/10/11, Label20/21/23, Label37/38/39.
