@@ -4,7 +4,7 @@
 KESTRUNE_PACKAGES=(
   cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb xdotool x11-utils socat fonts-wqy-microhei imagemagick python3
+  wine wine64 fonts-wine xvfb xdotool x11-utils socat fonts-wqy-microhei imagemagick python3
 )
 
 ensure_packages() {

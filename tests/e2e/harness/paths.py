@@ -10,3 +10,4 @@ KDRIVER_EXE = Path(os.environ.get("KDRIVER_EXE",
 EMULATOR = BUILD / "native" / "tools" / "kestrune-emu"
 ARTIFACTS = BUILD / "e2e-artifacts"
 CJK_FONT = Path("/usr/share/fonts/truetype/wqy/wqy-microhei.ttc")
+MARLETT_FONT = Path("/usr/share/wine/fonts/marlett.ttf")

@@ -25,8 +25,9 @@ class Program:
     def start(self, timeout=90):
         self.workdir.mkdir(parents=True, exist_ok=True)
         self.proc = self.prefix.popen(["wine", str(self.exe)], cwd=self.workdir)
-        return self.wait_until(lambda s: s.named("Form1") is not None and s["Form1"]["visible"],
-                               timeout, "the main window to show")
+        self.wait_until(lambda s: s.named("Form1") is not None and s["Form1"]["visible"],
+                        timeout, "the main window to show", names=("Form1",))
+        return self.screen()
 
     def running(self):
         return self.proc is not None and self.proc.poll() is None

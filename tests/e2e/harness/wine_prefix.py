@@ -62,6 +62,9 @@ class WinePrefix:
         fonts = self.path / "drive_c" / "windows" / "Fonts"
         fonts.mkdir(parents=True, exist_ok=True)
         shutil.copyfile(paths.CJK_FONT, fonts / paths.CJK_FONT.name)
+        # Debian's Wine does not find its own Marlett, which draws the caption
+        # buttons. Its other faces stay out: they lack CJK glyphs and would win.
+        shutil.copyfile(paths.MARLETT_FONT, fonts / paths.MARLETT_FONT.name)
         reg = self.path / "kestrune-e2e.reg"
         reg.write_text(_reg_text(ports), encoding="utf-16")
         self.run(["wine", "regedit", "/S", str(reg)])
