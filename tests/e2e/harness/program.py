@@ -109,7 +109,13 @@ class Program:
         drop = next(w for w in screen.of_class("ComboLBox")
                     if len(w.get("items", [])) == len(combo["items"]))
         l, t, r, b = drop["item_rects"][index]
-        self.input.click((l + r) // 2, (t + b) // 2)
+        cl, ct, cr, cb = drop["client"]
+        if ct <= t and b <= cb:
+            self.input.click((l + r) // 2, (t + b) // 2)
+        else:
+            # Scrolled out of the list: walk the highlight there as an operator would.
+            steps = index - drop["cursel"] if drop["cursel"] >= 0 else index + 1
+            self.input.keys(*(["Down"] * steps if steps > 0 else ["Up"] * -steps), "Return")
         return self.wait_until(lambda s: s[name]["cursel"] == index and not s[name]["dropped"],
                                10, f"{name} to show {text!r}", names=(name,))
 

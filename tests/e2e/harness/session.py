@@ -3,6 +3,7 @@ import os
 import shutil
 
 from . import paths
+from .controller import Controller
 from .display import VirtualDisplay
 from .program import Program
 from .serial_link import NullModem
@@ -37,3 +38,8 @@ class Session:
 
     def program(self, label):
         return Program(self.prefix, self.artifacts, self.root / "work" / label)
+
+    def controller(self, port, label, image=None, options=()):
+        """Starts the emulator on the far end of COM<port>'s cable."""
+        folder = self.root / "controllers" / label
+        return Controller(self.cables[port].peer_end, folder, image, options).start()
