@@ -222,14 +222,6 @@ bool RouteToChild(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) {
         return true;
       }
       return false;
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
-      WindowPeer* child = item ? WindowPeer::From(item->hwndItem) : nullptr;
-      if (!child) return false;
-      child->OnDrawItem(*item);
-      result = TRUE;
-      return true;
-    }
     default:
       return false;
   }
@@ -251,14 +243,13 @@ LRESULT CALLBACK PeerWindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpara
   return 0;
 }
 
-const wchar_t* EnsureClass(const wchar_t* name, HBRUSH background, HICON icon, UINT style) {
+const wchar_t* EnsureClass(const wchar_t* name, HBRUSH background, HICON icon) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
   if (GetClassInfoExW(instance, name, &existing)) return name;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.style = style;
   wc.lpfnWndProc = PeerWindowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));

@@ -26,7 +26,6 @@ class WindowPeer : public Peer {
   virtual void OnCommand(WORD /*code*/) {}
   virtual bool OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
   virtual HBRUSH OnCtlColor(HDC dc);
-  virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
 
   // Every message of a window we own or subclass passes here.
   virtual LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam);
@@ -72,8 +71,7 @@ bool RouteToChild(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
 // The window procedure of every window class this backend registers.
 LRESULT CALLBACK PeerWindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
 // Registers one of our classes once per process; returns its name.
-const wchar_t* EnsureClass(const wchar_t* name, HBRUSH background, HICON icon = nullptr,
-                           UINT style = 0);
+const wchar_t* EnsureClass(const wchar_t* name, HBRUSH background, HICON icon = nullptr);
 
 HBRUSH FaceBrush();
 
