@@ -137,6 +137,7 @@ class Program:
             self.input.type(str(path))
             screen = self.screen()
             if _file_name_field(screen)["text"] == str(path):
+                self.screenshot("file-dialog")
                 self.input.keys("Return")
                 return self.wait_until(lambda s: _file_name_field(s) is None, 20,
                                        "the file dialog to close")

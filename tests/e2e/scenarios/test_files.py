@@ -104,6 +104,7 @@ class Files(ScenarioCase):
         self.answer_overwrite("Button1")
         s = self.app.wait_until(lambda s: s["Form1"]["text"] != f"Lumeth - {SAMPLE_NAME}", 20,
                                 "the caption to report the save", names=("Form1",))
+        self.app.screenshot("files-read-only-save-failed")
         self.assertIn("唯讀.SPD", s["Form1"]["text"])
         self.assertIn("失敗", s["Form1"]["text"])
         self.assertEqual(target.read_bytes(), before)
