@@ -22,7 +22,10 @@ class Control {
 
   Kind kind() const { return kind_; }
   const std::string& Name() const { return name_; }
-  void SetName(std::string name) { name_ = std::move(name); }
+  void SetName(std::string name) {
+    name_ = std::move(name);
+    Push(Aspect::Name);
+  }
   Control* Parent() const { return parent_; }
   const std::vector<std::unique_ptr<Control>>& Children() const { return children_; }
   Form* OwnerForm();

@@ -56,6 +56,7 @@ enum class Kind {
 
 // Which piece of model state a backend must push to, or pull from, its native control.
 enum class Aspect {
+  Name,
   Bounds,
   Visible,
   Enabled,
