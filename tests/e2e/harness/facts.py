@@ -1,5 +1,6 @@
 """What kdriver.exe reports about the windows on the Wine desktop."""
 import json
+import time
 
 from . import paths
 
@@ -64,6 +65,14 @@ class Screen:
         return [w for w in self.windows if w["top"] == w["hwnd"]]
 
 
-def read_screen(prefix, *names, timeout=60):
-    output = prefix.run(["wine", str(paths.KDRIVER_EXE), "dump", *names], timeout=timeout)
-    return Screen(json.loads(output))
+def read_screen(prefix, *names, timeout=60, attempts=3):
+    # Reading changes nothing, so a driver start that Wine fails now and then is simply repeated.
+    for attempt in range(attempts):
+        try:
+            output = prefix.run(["wine", str(paths.KDRIVER_EXE), "dump", *names],
+                                timeout=timeout)
+            return Screen(json.loads(output))
+        except (RuntimeError, ValueError):
+            if attempt + 1 == attempts:
+                raise
+            time.sleep(0.5)
