@@ -46,10 +46,14 @@ void SaveImage(TForm1& form, FileSystem& fs) {
 
 }  // namespace files
 
+// During a transfer the file dialogs would hold up its pacing, and an open would swap the image
+// under a write half-way through: both buttons wait until the transfer has returned.
 void TForm1::SpeedButtonOpenClick(tk::Control*) {
+  if (TransferRunning) return;
   files::OpenImage(*this, files::NativeFileSystem());
 }
 
 void TForm1::SpeedButtonSaveClick(tk::Control*) {
+  if (TransferRunning) return;
   files::SaveImage(*this, files::NativeFileSystem());
 }

@@ -59,6 +59,21 @@ TEST_F(TransferGuardTest, PortChangeWaitsForTheTransfer) {
   EXPECT_FALSE(form->TransferRunning);
 }
 
+TEST_F(TransferGuardTest, FileButtonsWaitOutATransfer) {
+  tk::headless::AnswerDialog(*form->OpenDialog1, L"/no/such/folder/other.SPD");
+  tk::headless::AnswerDialog(*form->SaveDialog1, L"/no/such/folder/saved.SPD");
+  app->Post([&] {
+    form->SpeedButtonOpen->Click();
+    form->SpeedButtonSave->Click();
+  });
+  form->SpeedButton1->Click();
+  EXPECT_EQ(form->Label6->Caption(), L"燒錄成功");
+  EXPECT_EQ(form->Caption(), L"Kestrune");
+  // The dialogs were never shown: their answers are still waiting for the next press.
+  form->SpeedButtonOpen->Click();
+  EXPECT_EQ(form->Caption(), L"Lumeth - other.SPD (開檔失敗)");
+}
+
 TEST_F(TransferGuardTest, CloseDuringATransferStoresTheIndexAndEndsAfterIt) {
   Pick(*form->ComboBox1, 2);
   port.ClearCalls();
