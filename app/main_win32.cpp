@@ -25,8 +25,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     TForm2 form2(app, form1);
     form1.Form2 = &form2;
     app.Run(form1);
-  } catch (const std::exception& error) {
-    app.ShowException(error);
+  } catch (...) {
+    app.ShowCurrentException();
   }
   return 0;
 }

@@ -10,8 +10,9 @@ class SerialPort {
  public:
   virtual ~SerialPort() = default;
   // Opens `device` exclusively at 9600 8N1 without flow control, with the time-outs
-  // 0/0/40/0/500 ms, and holds it. True when the line settings could be applied; a failed open
-  // still counts as held, so Close must be called before the next Open.
+  // 0/0/40/0/500 ms, and holds it. True when the line settings could be applied. Callers close
+  // the held port first; a handle still held from an open whose settings failed is released
+  // here too, since a forgotten exclusive handle would keep the port busy for good.
   virtual bool Open(const char* device) = 0;
   // Releases the held port; nothing happens when none is held.
   virtual void Close() = 0;

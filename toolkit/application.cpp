@@ -1,5 +1,7 @@
 #include "toolkit/application.h"
 
+#include <stdexcept>
+
 #include "toolkit/form.h"
 
 namespace tk {
@@ -30,17 +32,26 @@ bool Application::RunPosted() {
   posted_.pop_front();
   try {
     task();
-  } catch (const std::exception& error) {
-    ShowException(error);
+  } catch (...) {
+    ShowCurrentException();
   }
   return true;
 }
 
 void Application::ShowException(const std::exception& error) {
-  std::wstring text = Widen(error.what());
-  if (text.empty() || text.back() != L'.') text += L'.';
+  std::wstring text = Widen(error.what()) + L'.';
   shown_errors_.push_back(text);
   backend::ShowErrorBox(*this, text);
+}
+
+void Application::ShowCurrentException() {
+  try {
+    throw;
+  } catch (const std::exception& error) {
+    ShowException(error);
+  } catch (...) {
+    ShowException(std::runtime_error("Unexpected error"));
+  }
 }
 
 }  // namespace tk

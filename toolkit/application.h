@@ -34,6 +34,8 @@ class Application {
 
   // Shows "message." in the error box with the error icon.
   void ShowException(const std::exception& error);
+  // From inside a catch block: shows whatever was thrown, of any type.
+  void ShowCurrentException();
   // Every error box shown, newest last.
   const std::vector<std::wstring>& ShownErrors() const { return shown_errors_; }
 

@@ -80,8 +80,8 @@ void Control::Fire(const Handler& handler) {
   if (!handler) return;
   try {
     handler(this);
-  } catch (const std::exception& error) {
-    App().ShowException(error);
+  } catch (...) {
+    App().ShowCurrentException();
   }
 }
 

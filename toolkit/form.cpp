@@ -35,8 +35,8 @@ void Form::Close() {
   if (OnClose) {
     try {
       OnClose(this, action);
-    } catch (const std::exception& error) {
-      app_.ShowException(error);
+    } catch (...) {
+      app_.ShowCurrentException();
     }
   }
   if (action == CloseAction::None) return;
@@ -64,8 +64,8 @@ void Form::MouseMoved(int x, int y) {
   if (!OnMouseMove) return;
   try {
     OnMouseMove(this, x, y);
-  } catch (const std::exception& error) {
-    app_.ShowException(error);
+  } catch (...) {
+    app_.ShowCurrentException();
   }
 }
 

@@ -20,13 +20,17 @@ TEST_F(ToolkitTest, AnExceptionInAHandlerGoesToTheErrorBoxAndTheProgramGoesOn) {
   auto* button = form.Add<tk::Button>("B");
   int clicks = 0;
   button->OnClick = [&](tk::Control*) {
-    if (++clicks == 1) throw std::runtime_error("Index out of range");
+    ++clicks;
+    if (clicks == 1) throw std::runtime_error("Index out of range");
+    if (clicks == 2) throw 42;
   };
   button->Click();
   button->Click();
-  EXPECT_EQ(clicks, 2);
-  ASSERT_EQ(app.ShownErrors().size(), 1u);
+  button->Click();
+  EXPECT_EQ(clicks, 3);
+  ASSERT_EQ(app.ShownErrors().size(), 2u);
   EXPECT_EQ(app.ShownErrors()[0], L"Index out of range.");
+  EXPECT_EQ(app.ShownErrors()[1], L"Unexpected error.");
   EXPECT_FALSE(app.Terminated());
 }
 

@@ -233,12 +233,11 @@ LRESULT CALLBACK PeerWindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpara
   // Nothing may unwind into the system's code.
   try {
     return peer->Handle(msg, wparam, lparam);
-  } catch (const std::exception& error) {
+  } catch (...) {
     try {
-      peer->control().App().ShowException(error);
+      peer->control().App().ShowCurrentException();
     } catch (...) {
     }
-  } catch (...) {
   }
   return 0;
 }
