@@ -10,9 +10,8 @@ namespace {
 // The layout's own title is a leftover from another dialog; this one names what it asks about.
 constexpr wchar_t kTitle[] = L"覆蓋檔案";
 
-// 260 x 165 outside: a sizeable frame of 4 pixels a side and a caption bar of 19.
-constexpr int kClientWidth = 252;
-constexpr int kClientHeight = 138;
+constexpr int kOuterWidth = 260;
+constexpr int kOuterHeight = 165;
 
 tk::Font LabelFont() {
   tk::Font font;
@@ -35,7 +34,7 @@ TForm2::TForm2(tk::Application& app, TForm1& form1, files::FileSystem& fs)
   SetCaption(kTitle);
   SetFont(tk::Font{});
   SetScreenPos(308, 259);
-  SetClientSize(kClientWidth, kClientHeight);
+  SetOuterSize(kOuterWidth, kOuterHeight);
 
   Label1 = AddLabel(*this, "Label1", 16, 16, 209);
   Label2 = AddLabel(*this, "Label2", 8, 48, 217);

@@ -18,6 +18,11 @@ void Form::SetClientSize(int width, int height) {
   SetSize(width, height);
 }
 
+void Form::SetOuterSize(int width, int height) {
+  outer_size_ = Point{width, height};
+  Push(Aspect::Bounds);
+}
+
 void Form::SetScreenPos(int left, int top) {
   screen_pos_ = Point{left, top};
   Push(Aspect::Bounds);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "toolkit/control.h"
@@ -19,6 +20,10 @@ class Form : public Control {
   void SetClientSize(int width, int height);
   int ClientWidth() const { return Bounds().width; }
   int ClientHeight() const { return Bounds().height; }
+  // Size of the whole window, frame included; when set it wins over the client size, whatever
+  // the frame metrics of the system are.
+  void SetOuterSize(int width, int height);
+  const std::optional<Point>& OuterSize() const { return outer_size_; }
   // Screen position of the outer frame.
   Point ScreenPos() const { return screen_pos_; }
   void SetScreenPos(int left, int top);
@@ -40,6 +45,7 @@ class Form : public Control {
  private:
   Application& app_;
   Point screen_pos_;
+  std::optional<Point> outer_size_;
   bool in_modal_ = false;
   bool modal_done_ = false;
 };

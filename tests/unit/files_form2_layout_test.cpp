@@ -10,8 +10,9 @@ TEST_F(FormTest, OverwriteDialogIsLaidOutAsDesigned) {
   EXPECT_EQ(form2.Caption(), L"覆蓋檔案");
   EXPECT_EQ(form2.ScreenPos().x, 308);
   EXPECT_EQ(form2.ScreenPos().y, 259);
-  EXPECT_EQ(form2.ClientWidth(), 252);
-  EXPECT_EQ(form2.ClientHeight(), 138);
+  ASSERT_TRUE(form2.OuterSize());
+  EXPECT_EQ(form2.OuterSize()->x, 260);
+  EXPECT_EQ(form2.OuterSize()->y, 165);
 
   const struct {
     tk::Control* control;

@@ -83,9 +83,10 @@ class FormPeer : public WindowPeer {
     Rect b = form_.Bounds();
     RECT r{0, 0, b.width, b.height};
     AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+    Point size{r.right - r.left, r.bottom - r.top};
+    if (form_.OuterSize()) size = *form_.OuterSize();
     Point p = form_.ScreenPos();
-    SetWindowPos(hwnd(), nullptr, p.x, p.y, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, p.x, p.y, size.x, size.y, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
  private:
