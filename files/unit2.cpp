@@ -42,11 +42,13 @@ TForm2::TForm2(tk::Application& app, TForm1& form1, files::FileSystem& fs)
   Button1 = Add<tk::Button>("Button1");
   Button1->SetBounds(40, 88, 65, 33);
   Button1->SetCaption(L"確認");
+  Button1->SetFocusable(true);
   Button1->OnClick = [this](tk::Control* sender) { Button1Click(sender); };
 
   Button2 = Add<tk::Button>("Button2");
   Button2->SetBounds(136, 88, 65, 33);
   Button2->SetCaption(L"放棄");
+  Button2->SetFocusable(true);
   Button2->OnClick = [this](tk::Control* sender) { Button2Click(sender); };
 }
 

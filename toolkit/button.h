@@ -5,8 +5,9 @@
 
 namespace tk {
 
-// A push button that never takes the keyboard focus; it shows its caption or, when it has
-// one, its glyph picture.
+// A push button; it shows its caption or, when it has one, its glyph picture. By default it
+// never takes the keyboard focus; a focusable one takes it when clicked, is reached with Tab
+// and is pressed with Space.
 class Button : public Control {
  public:
   Button(Control* parent, std::string name) : Control(Kind::Button, parent, std::move(name)) {}
@@ -17,12 +18,16 @@ class Button : public Control {
   int GlyphHeight() const { return glyph_height_; }
   const Painter& glyph() const { return glyph_; }
 
+  bool Focusable() const { return focusable_; }
+  void SetFocusable(bool focusable) { focusable_ = focusable; }
+
   // The operator's click (also backend dispatch); does nothing while disabled.
   void Click();
 
   Handler OnClick;
 
  private:
+  bool focusable_ = false;
   int glyph_width_ = 0, glyph_height_ = 0;
   Painter glyph_;
 };

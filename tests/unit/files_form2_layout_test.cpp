@@ -35,6 +35,10 @@ TEST_F(FormTest, OverwriteDialogIsLaidOutAsDesigned) {
     EXPECT_EQ(c.control->Caption(), c.caption);
     EXPECT_EQ(c.control->GetFont(), (tk::Font{L"MS Sans Serif", c.font_size, false, tk::kBlack}));
   }
+  // Unlike the main window's buttons, the dialog's are reached from the keyboard.
+  EXPECT_TRUE(form2.Button1->Focusable());
+  EXPECT_TRUE(form2.Button2->Focusable());
+  EXPECT_FALSE(form->SpeedButton1->Focusable());
   EXPECT_FALSE(form2.Label1->AutoSize());
   EXPECT_FALSE(form2.Label2->AutoSize());
 }

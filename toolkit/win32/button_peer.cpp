@@ -1,5 +1,7 @@
 #include <windowsx.h>
 
+#include <vector>
+
 #include "toolkit/win32/gdi_canvas.h"
 #include "toolkit/win32/peers.h"
 #include "toolkit/win32/window_peer.h"
@@ -8,8 +10,8 @@ namespace tk::win32 {
 
 namespace {
 
-// A push button of our own that follows the pointer itself and so never takes the focus.
-// BM_CLICK presses it as the native button's does.
+// A push button of our own that follows the pointer itself, so that it takes the focus only
+// when its model allows. BM_CLICK presses it as the native button's does.
 class ButtonPeer : public PaintedPeer {
  public:
   explicit ButtonPeer(Button& button) : PaintedPeer(button), button_(button) {
@@ -27,6 +29,7 @@ class ButtonPeer : public PaintedPeer {
   LRESULT Handle(UINT msg, WPARAM wparam, LPARAM lparam) override {
     switch (msg) {
       case WM_LBUTTONDOWN:
+        if (button_.Focusable()) SetFocus(hwnd());
         tracking_ = true;
         SetCapture(hwnd());
         SetPressed(true);
@@ -48,6 +51,22 @@ class ButtonPeer : public PaintedPeer {
         return 0;
       case BM_CLICK:
         button_.Click();
+        return 0;
+      case WM_SETFOCUS:
+      case WM_KILLFOCUS:
+        InvalidateRect(hwnd(), nullptr, TRUE);
+        return 0;
+      case WM_GETDLGCODE:
+        return DLGC_BUTTON | DLGC_WANTALLKEYS;
+      case WM_KEYDOWN:
+        if (wparam == VK_SPACE) SetPressed(true);
+        if (wparam == VK_TAB) FocusNext(GetKeyState(VK_SHIFT) < 0);
+        return 0;
+      case WM_KEYUP:
+        if (wparam == VK_SPACE && pressed_) {
+          SetPressed(false);
+          button_.Click();
+        }
         return 0;
       case WM_ENABLE:
         InvalidateRect(hwnd(), nullptr, TRUE);
@@ -80,6 +99,11 @@ class ButtonPeer : public PaintedPeer {
     DrawTextW(dc, button_.Caption().c_str(), -1, &r,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
+    if (GetFocus() == hwnd()) {
+      RECT focus = client;
+      InflateRect(&focus, -4, -4);
+      DrawFocusRect(dc, &focus);
+    }
   }
 
  private:
@@ -88,6 +112,23 @@ class ButtonPeer : public PaintedPeer {
     GetClientRect(hwnd(), &r);
     POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
     return PtInRect(&r, p);
+  }
+
+  // Tab order is creation order among the focusable buttons of the same parent.
+  void FocusNext(bool backwards) {
+    const auto& siblings = button_.Parent()->Children();
+    std::vector<Button*> ring;
+    for (const auto& child : siblings) {
+      if (child->kind() != Kind::Button) continue;
+      auto* b = static_cast<Button*>(child.get());
+      if (b->Focusable() && b->Showing() && b->Enabled()) ring.push_back(b);
+    }
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+      if (ring[i] != &button_) continue;
+      Button* next = ring[(i + (backwards ? ring.size() - 1 : 1)) % ring.size()];
+      SetFocus(WindowOf(next));
+      return;
+    }
   }
 
   void SetPressed(bool pressed) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "toolkit/application.h"
+#include "toolkit/button.h"
 #include "toolkit/form.h"
 #include "toolkit/win32/peers.h"
 
@@ -80,6 +81,13 @@ void RunModal(Form& form, const bool& done) {
   Disabler disabler{modal, {}};
   EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&disabler));
   SetActiveWindow(modal);
+  // The first control that takes the focus gets it, as a dialog's first tab stop does.
+  for (const auto& child : form.Children()) {
+    if (child->kind() == Kind::Button && static_cast<Button&>(*child).Focusable()) {
+      SetFocus(win32::WindowOf(child.get()));
+      break;
+    }
+  }
   while (Step(form.app(), done)) {
   }
   for (HWND hwnd : disabler.disabled) {
