@@ -15,18 +15,27 @@ def device_image():
     return bytes(image)
 
 
+ONE_WRITE = ["write-open", "write-answer", *(f"block:{k:02}" for k in range(32)), "stored"]
+
+
+def frame_kinds(controller):
+    return [kind for kind, _, _ in controller.frames()]
+
+
 class SerialCase(ScenarioCase):
-    controller = None
+    def setUp(self):
+        self.controllers = []
+        super().setUp()
 
     def tearDown(self):
         super().tearDown()
-        if self.controller:
-            self.controller.stop()
+        for controller in self.controllers:
+            controller.stop()
 
     def attach(self, port, image=None, options=()):
-        self.controller = self.session.controller(port, self.id().rsplit(".", 1)[-1], image,
-                                                  options)
-        return self.controller
+        label = f"{self.id().rsplit('.', 1)[-1]}-com{port}"
+        self.controllers.append(self.session.controller(port, label, image, options))
+        return self.controllers[-1]
 
     def choose_port(self, name):
         self.app.select_combo("ComboBox1", name)
@@ -37,6 +46,22 @@ class SerialCase(ScenarioCase):
         return self.app.wait_until(lambda s: s["Label6"]["text"] == text, timeout,
                                    f"Label6 to show {text!r}",
                                    names=("Label6", "Label3", "Label86", "ProgressBar1"))
+
+    def write_until_block_phase(self):
+        self.app.click("SpeedButton1")
+        return self.wait_blocks(2)
+
+    def wait_blocks(self, count, since=0):
+        """Waits until the bar stands count blocks beyond since; returns where it stands."""
+        return self.app.wait_until(lambda s: s["ProgressBar1"]["pos"] >= since + 4 * count, 30,
+                                   f"block {since // 4 + count}",
+                                   names=("ProgressBar1",))["ProgressBar1"]["pos"]
+
+    def press_during_transfer(self, rect, dx=0):
+        """Clicks a control read before the transfer: a busy program would answer a read of its
+        windows only between blocks. The pointer must move, or xdotool waits for it to."""
+        left, top, right, bottom = rect
+        self.app.input.click((left + right) // 2 + dx, (top + bottom) // 2 + 2)
 
 
 class Transfers(SerialCase):
@@ -118,12 +143,47 @@ class PortSetting(SerialCase):
     def test_close_during_write_ends_after_the_transfer(self):
         controller = self.attach(2)
         self.choose_port("COM2")
-        self.app.click("SpeedButton1")
-        self.app.wait_until(lambda s: s["ProgressBar1"]["pos"] >= 8, 30, "the block phase",
-                            names=("ProgressBar1",))
+        self.write_until_block_phase()
         self.app.close_box()
         time.sleep(2)
         self.assertTrue(self.app.running(), "the program ended under the transfer")
         self.assertEqual(self.app.wait_exit(60), 0)
         self.assertEqual(self.stored_index(), ("REG_DWORD", "0x1"))
         self.assertEqual(controller.blocks_received(), 32)
+
+
+class ReEntry(SerialCase):
+    """What the operator does while a write lets window messages through."""
+
+    def test_transfer_buttons_during_write_start_no_second_exchange(self):
+        controller = self.attach(2, device_image())
+        self.choose_port("COM2")
+        s = self.app.screen("SpeedButton1", "SpeedButton2")
+        self.write_until_block_phase()
+        self.press_during_transfer(s["SpeedButton1"].rect, dx=3)
+        self.press_during_transfer(s["SpeedButton2"].rect)
+        self.wait_status("燒錄成功", 60)
+        self.assertEqual(frame_kinds(controller), ONE_WRITE)
+        self.assertEqual(controller.memory(), bytes(512))
+
+    def test_port_change_during_write_waits_for_the_transfer(self):
+        written = self.attach(2, device_image())
+        other = self.attach(1, options=["--silent"])
+        self.choose_port("COM2")
+        combo = self.app.screen("ComboBox1")["ComboBox1"]
+        self.write_until_block_phase()
+        self.press_during_transfer((combo.rect[2] - 16,) + tuple(combo.rect[1:]))
+        self.app.input.keys("Home", "Return")
+        self.wait_blocks(2, since=self.wait_blocks(0))
+        self.assertEqual(self.app.text("Label6"), "燒錄中 ...")
+        self.wait_status("燒錄成功", 60)
+        self.assertEqual(frame_kinds(written), ONE_WRITE)
+        self.assertEqual(written.memory(), bytes(512))
+        self.assertEqual(frame_kinds(other), [])
+        # The port is COM1 now: the next write reaches the silent controller there.
+        self.app.click("SpeedButton1")
+        self.wait_status("燒錄失敗", 20)
+        self.assertEqual(frame_kinds(other), ["write-open"])
+        self.assertEqual(frame_kinds(written), ONE_WRITE)
+        s = self.app.screen("ComboBox1", "Label18")
+        self.assertEqual((s["ComboBox1"]["cursel"], s["Label18"]["text"]), (0, OPEN_TEXT))
