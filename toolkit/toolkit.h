@@ -15,3 +15,4 @@
 #include "toolkit/picture.h"
 #include "toolkit/progress_bar.h"
 #include "toolkit/tab_control.h"
+#include "toolkit/tab_order.h"

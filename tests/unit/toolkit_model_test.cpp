@@ -109,3 +109,30 @@ TEST(Text, WideAndUtf8RoundTrip) {
   EXPECT_EQ(tk::Narrow(L"abc"), "abc");
   EXPECT_EQ(tk::Widen("\xE9"), L"\xFFFD");
 }
+
+TEST_F(ToolkitTest, TabOrderFollowsCreationAcrossContainersAndSkipsWhatCannotTakeFocus) {
+  auto* first = form.Add<tk::Edit>("First");
+  form.Add<tk::Label>("Label");
+  auto* panel = form.Add<tk::Panel>("Panel");
+  auto* inner = panel->Add<tk::Edit>("Inner");
+  auto* hidden_panel = form.Add<tk::Panel>("HiddenPanel");
+  hidden_panel->Add<tk::Edit>("InHiddenPanel");
+  hidden_panel->SetVisible(false);
+  auto* disabled = form.Add<tk::Edit>("Disabled");
+  disabled->SetEnabled(false);
+  form.Add<tk::Button>("SpeedButton");  // takes no focus
+  auto* button = form.Add<tk::Button>("Focusable");
+  button->SetFocusable(true);
+  auto* combo = form.Add<tk::ComboBox>("Combo");
+  form.Show();
+
+  const std::vector<tk::Control*> forward{first, inner, button, combo, first};
+  for (std::size_t i = 0; i + 1 < forward.size(); ++i) {
+    EXPECT_EQ(tk::NextTabStop(form, forward[i], false), forward[i + 1]) << i;
+    EXPECT_EQ(tk::NextTabStop(form, forward[i + 1], true), forward[i]) << i;
+  }
+  EXPECT_EQ(tk::NextTabStop(form, nullptr, false), first);
+  EXPECT_EQ(tk::NextTabStop(form, panel, true), combo);
+  tk::Form empty{app, "Empty"};
+  EXPECT_EQ(tk::NextTabStop(empty, nullptr, false), nullptr);
+}

@@ -1,7 +1,6 @@
 #include <windowsx.h>
 
-#include <vector>
-
+#include "toolkit/tab_order.h"
 #include "toolkit/win32/gdi_canvas.h"
 #include "toolkit/win32/peers.h"
 #include "toolkit/win32/window_peer.h"
@@ -114,21 +113,11 @@ class ButtonPeer : public PaintedPeer {
     return PtInRect(&r, p);
   }
 
-  // Tab order is creation order among the focusable buttons of the same parent.
   void FocusNext(bool backwards) {
-    const auto& siblings = button_.Parent()->Children();
-    std::vector<Button*> ring;
-    for (const auto& child : siblings) {
-      if (child->kind() != Kind::Button) continue;
-      auto* b = static_cast<Button*>(child.get());
-      if (b->Focusable() && b->Showing() && b->Enabled()) ring.push_back(b);
-    }
-    for (std::size_t i = 0; i < ring.size(); ++i) {
-      if (ring[i] != &button_) continue;
-      Button* next = ring[(i + (backwards ? ring.size() - 1 : 1)) % ring.size()];
-      SetFocus(WindowOf(next));
-      return;
-    }
+    Control* root = &button_;
+    while (root->Parent()) root = root->Parent();
+    Control* next = NextTabStop(*root, &button_, backwards);
+    if (next && next != &button_) SetFocus(WindowOf(next));
   }
 
   void SetPressed(bool pressed) {

@@ -6,13 +6,48 @@
 #include "toolkit/application.h"
 #include "toolkit/button.h"
 #include "toolkit/form.h"
+#include "toolkit/tab_order.h"
 #include "toolkit/win32/peers.h"
+#include "toolkit/win32/window_peer.h"
 
 namespace tk::backend {
 
 namespace {
 
+// Tab and Shift+Tab move the focus between a form's tab stops in creation order, as in a
+// dialog, unless the focused control wants the key itself. The native stacking puts later
+// controls on top, so the native tab-item search would run backwards.
+bool MoveFocusByTab(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || !msg.hwnd) return false;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  // The edit inside a drop-down combo box has no peer of its own: the combo box stands for it.
+  win32::WindowPeer* peer = nullptr;
+  // Only up to the top-level window: a dialog of another kind must not find its owner's peer.
+  for (HWND h = msg.hwnd; h && !peer;
+       h = (GetWindowLongW(h, GWL_STYLE) & WS_CHILD) ? GetParent(h) : nullptr) {
+    peer = win32::WindowPeer::From(h);
+  }
+  if (!peer) return false;
+  Control* current = &peer->control();
+  Control* root = current;
+  while (root->Parent()) root = root->Parent();
+  if (root->kind() != Kind::Form) return false;
+  if (current != root) {
+    LRESULT code =
+        SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    if (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+  }
+  Control* next = NextTabStop(*root, current, GetKeyState(VK_SHIFT) < 0);
+  HWND target = next ? win32::WindowOf(next) : nullptr;
+  if (!target || next == current) return true;
+  SetFocus(target);
+  // An edit reached by the keyboard shows its text selected, ready to be typed over.
+  if (next->kind() == Kind::Edit) SendMessageW(target, EM_SETSEL, 0, -1);
+  return true;
+}
+
 void Dispatch(const MSG& msg) {
+  if (MoveFocusByTab(msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }

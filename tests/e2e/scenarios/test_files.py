@@ -49,7 +49,11 @@ class Files(ScenarioCase):
                                 20, "the overwrite question")
         self.app.screenshot(f"overwrite-question-{self.id().rsplit('.', 1)[-1]}")
         self.assertEqual(s.within("Form2", "Label2")["text"], "檔案已經存在,您要覆蓋它嗎?")
-        self.app.click(s.within("Form2", button))
+        if button is None:
+            # "確認" has the focus when the question opens; Tab moves it to "放棄".
+            self.app.input.keys("Tab", "space")
+        else:
+            self.app.click(s.within("Form2", button))
         self.app.wait_until(lambda s: not s["Form2"]["visible"], 20, "the question to close",
                             names=("Form2",))
         return s
@@ -91,6 +95,16 @@ class Files(ScenarioCase):
         self.open_sample()
         self.save_as(target)
         self.answer_overwrite("Button2")
+        self.assertEqual(self.caption(), f"Lumeth - {SAMPLE_NAME}")
+        self.assertEqual(target.read_bytes(), before)
+
+    def test_save_over_and_cancel_by_keyboard(self):
+        target = self.folder / "鍵盤.SPD"
+        before = b"\x5a" * 100
+        target.write_bytes(before)
+        self.open_sample()
+        self.save_as(target)
+        self.answer_overwrite(None)
         self.assertEqual(self.caption(), f"Lumeth - {SAMPLE_NAME}")
         self.assertEqual(target.read_bytes(), before)
 

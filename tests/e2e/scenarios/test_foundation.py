@@ -85,6 +85,27 @@ class Synchronisation(ScenarioCase):
         self.assertCellTexts({143: "00", 144: "01", 145: "00"})
 
 
+class Keyboard(ScenarioCase):
+    def test_tab_moves_along_the_cells_and_types_over(self):
+        self.app.select_tab(1)
+        self.app.type_into("E15", "3C")
+        self.app.input.keys("Tab")
+        self.app.input.type("4D")
+        self.app.input.keys("shift+Tab")
+        self.app.input.type("A1")
+        self.app.wait_until(lambda s: s["E15"]["text"] == "A1", 10, "cell 15 typed over",
+                            names=("E15",))
+        self.assertCellTexts({14: "00", 15: "A1", 16: "4D", 17: "00"})
+
+    def test_arrow_keys_on_the_tab_strip_change_the_page(self):
+        self.app.select_tab(0)
+        self.app.input.keys("Right")
+        s = self.app.wait_until(lambda s: s["TabControl1"]["cursel"] == 1, 10, "page 1",
+                                names=("TabControl1", "Panel5", "GroupBox1", "E0"))
+        self.assertEqual((s["Panel5"]["visible"], s["GroupBox1"]["visible"], s["E0"]["visible"]),
+                         (True, False, True))
+
+
 class Exit(ScenarioCase):
     def test_exit_button_ends_with_code_0(self):
         self.app.click("SpeedButton3")
