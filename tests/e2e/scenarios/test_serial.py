@@ -120,6 +120,29 @@ class Transfers(SerialCase):
         self.assertEqual((s["Label86"]["text"], s["ProgressBar1"]["pos"]), ("0", 5))
 
 
+class ControllerFaults(SerialCase):
+    def test_short_read_answer_leaves_the_image_and_cells_unchanged(self):
+        controller = self.attach(2, device_image(), ("--short-read",))
+        self.choose_port("COM2")
+        self.app.click("SpeedButton2")
+        s = self.wait_status("讀取失敗", 40)
+        self.assertEqual((s["Label86"]["text"], s["ProgressBar1"]["pos"]), ("300", 5))
+        self.assertEqual(self.app.text("ComboBox4"), "無連動")
+        # Nothing of the 300 bytes may have reached the image: writing it back sends the
+        # former zeros. The click warps the pointer, so no collection runs on the way.
+        self.app.click("SpeedButton1")
+        self.wait_status("燒錄成功", 60)
+        self.assertEqual(controller.memory(), bytes(512))
+
+    def test_long_write_answer_counts_128_and_the_write_completes(self):
+        controller = self.attach(2, options=("--write-answer", "200"))
+        self.choose_port("COM2")
+        self.app.click("SpeedButton1")
+        s = self.wait_status("燒錄成功", 60)
+        self.assertEqual((s["Label3"]["text"], s["ProgressBar1"]["pos"]), ("128", 124))
+        self.assertEqual(controller.memory(), bytes(512))
+
+
 class PortSetting(SerialCase):
     def stored_index(self):
         """The machine-wide value; Wine's user may write it, so no per-user copy is left."""
