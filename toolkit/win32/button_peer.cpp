@@ -114,9 +114,8 @@ class ButtonPeer : public PaintedPeer {
   }
 
   void FocusNext(bool backwards) {
-    Control* root = &button_;
-    while (root->Parent()) root = root->Parent();
-    Control* next = NextTabStop(*root, &button_, backwards);
+    Form* root = button_.OwnerForm();
+    Control* next = root ? NextTabStop(*root, &button_, backwards) : nullptr;
     if (next && next != &button_) SetFocus(WindowOf(next));
   }
 

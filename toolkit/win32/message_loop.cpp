@@ -29,9 +29,8 @@ bool MoveFocusByTab(const MSG& msg) {
   }
   if (!peer) return false;
   Control* current = &peer->control();
-  Control* root = current;
-  while (root->Parent()) root = root->Parent();
-  if (root->kind() != Kind::Form) return false;
+  Form* root = current->OwnerForm();
+  if (!root) return false;
   if (current != root) {
     LRESULT code =
         SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
